@@ -1,0 +1,4 @@
+#include "SetupApp.h"
+
+// The setup's one application object; WinMain finds it through AfxGetApp.
+CSetupApp theApp;

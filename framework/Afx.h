@@ -1,0 +1,16 @@
+#pragma once
+// The framework layer in one include.
+#include "AfxString.h"
+#include "Button.h"
+#include "ComboBox.h"
+#include "DataExchange.h"
+#include "Dc.h"
+#include "Dialog.h"
+#include "Edit.h"
+#include "Exceptions.h"
+#include "Gdi.h"
+#include "ProgressCtrl.h"
+#include "Static.h"
+#include "Thread.h"
+#include "WinApp.h"
+#include "Wnd.h"

@@ -1,0 +1,5 @@
+#pragma once
+#include "Wnd.h"
+
+class CEdit : public CWnd {
+};

@@ -1,0 +1,25 @@
+#pragma once
+// Resource and control identifiers of the setup.
+
+#define IDD_INSTALL 102
+#define IDI_APPLICATION_ICON 128
+#define IDD_SPLASH 139
+#define IDD_LANGUAGE 154
+#define IDD_DESTINATION 155
+#define IDB_SPLASH 157
+#define IDB_HEADER 158
+#define IDI_NEXT 159
+#define IDS_BROWSE 3
+
+#define IDC_STATUS_GROUP 1000
+#define IDC_HIDDEN_LABEL_RIGHT 1001
+#define IDC_PROGRESS 1002
+#define IDC_HIDDEN_LABEL_LEFT 1005
+#define IDC_PERCENT 1013
+#define IDC_PICTURE 1014
+#define IDC_PERCENT_LABEL 1015
+#define IDC_LANGUAGE_LIST 1018
+#define IDC_HIDDEN_NOTICE 1019
+#define IDC_FOLDER_EDIT 1020
+#define IDC_DESTINATION_TEXT 1021
+#define IDC_BROWSE 100
