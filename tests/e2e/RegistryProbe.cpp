@@ -4,7 +4,12 @@
 #include <cstring>
 
 namespace {
-REGSAM View() { return RegistryProbe::SetupIs32Bit() ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }
+// HKEY_CLASSES_ROOT is shared by both views; HKEY_LOCAL_MACHINE\Software is
+// not, and a 32-bit setup sees its own.
+REGSAM View(HKEY root)
+{
+    return RegistryProbe::SetupIs32Bit() && root == HKEY_LOCAL_MACHINE ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+}
 }  // namespace
 
 bool RegistryProbe::SetupIs32Bit()
@@ -16,7 +21,7 @@ bool RegistryProbe::SetupIs32Bit()
 std::string RegistryProbe::Read(HKEY root, const char* keyPath, const char* valueName)
 {
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, keyPath, 0, KEY_READ | View(), &key) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(root, keyPath, 0, KEY_READ | View(root), &key) != ERROR_SUCCESS)
         return "<missing>";
     char buffer[4096] = {};
     DWORD size = sizeof buffer - 1;
@@ -28,7 +33,7 @@ std::string RegistryProbe::Read(HKEY root, const char* keyPath, const char* valu
 void RegistryProbe::Write(HKEY root, const char* keyPath, const char* valueName, const std::string& value)
 {
     HKEY key = nullptr;
-    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS | View(), nullptr, &key, nullptr) !=
+    if (::RegCreateKeyExA(root, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS | View(root), nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return;
     ::RegSetValueExA(key, valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -38,5 +43,5 @@ void RegistryProbe::Write(HKEY root, const char* keyPath, const char* valueName,
 
 void RegistryProbe::DeleteKey(HKEY root, const char* keyPath)
 {
-    ::RegDeleteKeyExA(root, keyPath, View(), 0);
+    ::RegDeleteKeyExA(root, keyPath, View(root), 0);
 }

@@ -38,6 +38,9 @@ std::string Environment(const char* name)
     const char* value = std::getenv(name);
     return value ? value : "";
 }
+
+// 32-bit Wine runs under qemu here: every step takes many times longer.
+DWORD Scaled(DWORD milliseconds) { return Environment("SETUP_BITS") == "32" ? milliseconds * 20 : milliseconds; }
 }  // namespace
 
 SetupDriver::~SetupDriver()
@@ -73,6 +76,7 @@ void SetupDriver::Launch(const std::string& packageDir)
 
 HWND SetupDriver::WaitForDialog(const char* caption, int controlId, DWORD timeoutMs)
 {
+    timeoutMs = Scaled(timeoutMs);
     DWORD start = ::GetTickCount();
     do {
         Search search{m_process.dwProcessId, caption, controlId, nullptr};
@@ -92,6 +96,7 @@ HWND SetupDriver::WaitForMessageBox(const char* caption, DWORD timeoutMs)
 
 bool SetupDriver::WaitUntilGone(HWND window, DWORD timeoutMs)
 {
+    timeoutMs = Scaled(timeoutMs);
     DWORD start = ::GetTickCount();
     while (::IsWindow(window) && ::IsWindowVisible(window)) {
         if (::GetTickCount() - start >= timeoutMs)
@@ -132,7 +137,7 @@ void SetupDriver::CloseBox(HWND window) { ::PostMessageA(window, WM_SYSCOMMAND, 
 
 DWORD SetupDriver::WaitForExit(DWORD timeoutMs)
 {
-    ::WaitForSingleObject(m_process.hProcess, timeoutMs);
+    ::WaitForSingleObject(m_process.hProcess, Scaled(timeoutMs));
     DWORD code = STILL_ACTIVE;
     ::GetExitCodeProcess(m_process.hProcess, &code);
     return code;
