@@ -66,7 +66,7 @@ BrowserSeen WorkBrowser(HWND browser, const char* selectPath, int button)
     seen.selectedParent = TreeSelectionParentText(tree);
     seen.titleShown = Contains(VisibleChildTexts(browser), kTitle);
     if (selectPath)
-        ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(selectPath));
+        SelectInBrowser(browser, kBrowserTree, selectPath);
     PostClick(browser, button);
     return seen;
 }

@@ -1,6 +1,7 @@
 #include "OwnDialogWorker.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
 namespace {
 struct Search {
@@ -93,4 +94,17 @@ bool OwnDialogWorker::Join()
     if (m_thread.joinable())
         m_thread.join();
     return m_found;
+}
+
+void SelectInBrowser(HWND browser, int treeId, const std::string& path)
+{
+    std::string leaf = path.substr(path.find_last_of('\\') + 1);
+    HWND tree = ::GetDlgItem(browser, treeId);
+    for (int tries = 0; tries < 20; ++tries) {
+        ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+        // A drive root shows under a display name of its own: one try must do.
+        if (leaf.empty() || TreeSelectionText(tree) == leaf)
+            return;
+        ::Sleep(100);
+    }
 }

@@ -36,3 +36,6 @@ void PostClick(HWND dialog, int id);
 std::string TreeSelectionText(HWND tree);
 // The text of the selected item's parent in a tree view.
 std::string TreeSelectionParentText(HWND tree);
+// Selects path in the shell folder browser the way its own callback does,
+// waiting until the tree shows the folder selected.
+void SelectInBrowser(HWND browser, int treeId, const std::string& path);
