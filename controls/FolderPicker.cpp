@@ -39,8 +39,27 @@ BOOL PickWithShellBrowser(CString& path, CWnd* owner, const CString& title)
     return picked;
 }
 
+// The file dialog leaves the process in the folder last opened; the install
+// worker takes its source folder from the current folder, so it is put back.
+class CurrentFolderKeeper {
+public:
+    CurrentFolderKeeper() { m_kept = ::GetCurrentDirectoryA(sizeof m_folder, m_folder) < sizeof m_folder; }
+    ~CurrentFolderKeeper()
+    {
+        if (m_kept)
+            ::SetCurrentDirectoryA(m_folder);
+    }
+    CurrentFolderKeeper(const CurrentFolderKeeper&) = delete;
+    CurrentFolderKeeper& operator=(const CurrentFolderKeeper&) = delete;
+
+private:
+    char m_folder[MAX_PATH] = {};
+    bool m_kept = false;
+};
+
 BOOL PickWithFileDialog(CString& path, CWnd* owner, const CString& title)
 {
+    CurrentFolderKeeper currentFolder;
     CFolderDialog dialog(owner);
     dialog.m_ofn.Flags &= ~OFN_EXPLORER;
     dialog.m_ofn.hInstance = AfxGetInstanceHandle();

@@ -68,6 +68,12 @@ protected:
         host.SetDlgItemText(IDC_DESTINATION_TEXT, kDefault);
     }
     void TearDown() override { g_destinationWnd = nullptr; }
+    static void TearDownTestSuite()
+    {
+        ::RemoveDirectoryA(kFirst);
+        ::RemoveDirectoryA(kSecond);
+        ::RemoveDirectoryA("C:\\velmora_edit");
+    }
 
     HWND BrowseButton() const { return host.GetDlgItem(IDC_BROWSE); }
     std::string Shown() const

@@ -29,6 +29,12 @@ protected:
         _mkdir(kFirst);
         _mkdir(kSecond);
     }
+    static void TearDownTestSuite()
+    {
+        ::RemoveDirectoryA(kFirst);
+        ::RemoveDirectoryA(kSecond);
+        ::RemoveDirectoryA(kPickRoot);
+    }
 };
 
 std::vector<std::string> VisibleChildTexts(HWND dialog)
@@ -221,6 +227,23 @@ TEST_F(FolderPickerTest, FileDialogPickerFollowsTheFolderList)
         ASSERT_TRUE(worker.Join());
         EXPECT_NE(LB_ERR, opened) << c.open;
         EXPECT_EQ(c.expected, path);
+    }
+}
+
+// The install worker copies from the current folder: browsing must not move it.
+TEST_F(FolderPickerTest, PickingLeavesTheCurrentFolderAlone)
+{
+    char before[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(sizeof before, before);
+    for (BOOL useFileDialog : {TRUE, FALSE}) {
+        CString path = kSecond;
+        OwnDialogWorker worker(useFileDialog ? kTitle : kBrowserCaption,
+                               [](HWND dialog) { PostClick(dialog, IDOK); });
+        EXPECT_TRUE(PickFolder(path, nullptr, useFileDialog, kTitle));
+        ASSERT_TRUE(worker.Join());
+        char after[MAX_PATH] = {};
+        ::GetCurrentDirectoryA(sizeof after, after);
+        EXPECT_STREQ(before, after) << useFileDialog;
     }
 }
 
