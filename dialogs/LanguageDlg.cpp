@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "RestoreEarlierFilePath.h"
 #include "app/SetupGlobals.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
@@ -28,4 +29,8 @@ void CLanguageDlg::OnOK()
     CDialog::OnOK();
 }
 
-void CLanguageDlg::OnCancel() { std::exit(0); }
+void CLanguageDlg::OnCancel()
+{
+    RestoreEarlierFilePath();
+    std::exit(0);
+}
