@@ -1,0 +1,2 @@
+#pragma once
+#define IDD_REFERENCE 100
