@@ -1,10 +1,25 @@
 #pragma once
+#include "framework/Button.h"
 #include "framework/Dialog.h"
+#include "framework/Edit.h"
 
-// Second wizard page: where the product goes.
+// Second wizard page: where the product goes. Its initialisation also binds
+// the message provider.
 class CDestinationDlg : public CDialog {
 public:
     explicit CDestinationDlg(CWnd* parent);
 
+    BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
+
+protected:
+    void DoDataExchange(CDataExchange* exchange) override;
+
+    CButton m_cancelButton;
+    CButton m_nextButton;
+    CEdit m_folderEdit;
+
+private:
+    void ShowDestination(const CString& folder);
 };

@@ -12,6 +12,23 @@ struct Search {
     HWND found;
 };
 
+// Notes a child that is neither a button nor a static.
+BOOL CALLBACK NoteInputControl(HWND child, LPARAM found)
+{
+    char className[32] = {};
+    ::GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Button") != 0 && lstrcmpiA(className, "Static") != 0)
+        *reinterpret_cast<bool*>(found) = true;
+    return TRUE;
+}
+
+bool HasInputControl(HWND window)
+{
+    bool found = false;
+    ::EnumChildWindows(window, &NoteInputControl, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
 {
     auto* search = reinterpret_cast<Search*>(parameter);
@@ -28,6 +45,10 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     char caption[256] = {};
     ::GetWindowTextA(window, caption, sizeof caption);
     if (std::string(caption) != search->caption || !::GetDlgItem(window, search->controlId))
+        return TRUE;
+    // The wizard's dialogs have unnumbered static texts too (id 0xFFFF);
+    // only a message box has nothing but buttons and statics.
+    if (search->controlId == 0xFFFF && HasInputControl(window))
         return TRUE;
     search->found = window;
     return FALSE;
@@ -61,7 +82,9 @@ std::string SetupDriver::PackageDir()
     return dir;
 }
 
-void SetupDriver::Launch(const std::string& packageDir)
+void SetupDriver::Launch(const std::string& packageDir) { Launch(packageDir, packageDir); }
+
+void SetupDriver::Launch(const std::string& packageDir, const std::string& currentDir)
 {
     std::string program = packageDir + "\\setup.exe";
     std::vector<char> commandLine(program.begin(), program.end());
@@ -70,7 +93,7 @@ void SetupDriver::Launch(const std::string& packageDir)
     startup.cb = sizeof startup;
     m_launchTick = ::GetTickCount();
     if (!::CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          packageDir.c_str(), &startup, &m_process))
+                          currentDir.c_str(), &startup, &m_process))
         throw std::runtime_error("cannot start " + program);
 }
 

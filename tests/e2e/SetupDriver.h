@@ -17,6 +17,8 @@ public:
     static std::string PackageDir();
     // Starts packageDir\setup.exe with that folder as its current folder.
     void Launch(const std::string& packageDir = PackageDir());
+    // Starts packageDir\setup.exe with another current folder.
+    void Launch(const std::string& packageDir, const std::string& currentDir);
     DWORD MillisecondsSinceLaunch() const { return ::GetTickCount() - m_launchTick; }
 
     // A visible, enabled dialog of the setup with this caption that holds a
