@@ -190,4 +190,49 @@ TEST_F(Installation, SmokeWholeWizardInstallsEveryFileShortcutAndValue)
         EXPECT_EQ(link.description, expected.description);
     }
 }
+
+TEST_F(Installation, ProgressDialogIgnoresCloseEnterAndEscAndEndsOnlyWhenRestored)
+{
+    driver.Launch();
+    HWND language = driver.WaitForDialog("Velmora", kLanguageList, 120000);
+    ASSERT_NE(language, nullptr);
+    SetupDriver::Click(language, IDOK);
+    ASSERT_TRUE(driver.WaitUntilGone(language));
+    HWND destination = driver.WaitForDialog("Velmora", kDestinationText, 60000);
+    ASSERT_NE(destination, nullptr);
+    RemoveTree(SetupDriver::ItemText(destination, kDestinationText));
+    SetupDriver::Click(destination, IDOK);
+
+    HWND progress = driver.WaitForDialog("Velmora", kProgressBar, 60000);
+    ASSERT_NE(progress, nullptr);
+    // The close box, Alt+F4, Enter and Esc while the worker copies.
+    SetupDriver::CloseBox(progress);
+    ::PostMessageA(progress, WM_CLOSE, 0, 0);
+    ::PostMessageA(progress, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ::PostMessageA(progress, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+
+    HWND question = driver.WaitForMessageBox("Velmora", 60000);
+    ASSERT_NE(question, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(progress));
+    EXPECT_EQ(SetupDriver::ItemText(progress, kPercent), "100 %");
+    SetupDriver::Click(question, IDNO);
+    ASSERT_TRUE(driver.WaitUntilGone(question));
+
+    HWND completed = driver.WaitForMessageBox("Velmora", 30000);
+    ASSERT_NE(completed, nullptr);
+    ::ShowWindow(progress, SW_MINIMIZE);
+    SetupDriver::Click(completed, IDOK);
+    // Finished while minimised: the process waits for the window to come back.
+    EXPECT_EQ(driver.WaitForExit(1500), static_cast<DWORD>(STILL_ACTIVE));
+    ::ShowWindow(progress, SW_RESTORE);
+    EXPECT_EQ(driver.WaitForExit(30000), 0u);
+
+    // No: nothing on the desktop, the Start-menu group complete.
+    std::string group = ShellFolder("Programs") + "\\Velmora\\";
+    std::string desktop = ShellFolder("Desktop") + "\\";
+    for (const char* name : {"Velmora RAID5.lnk", "Velmora RAID5 De-Stripper.lnk"}) {
+        EXPECT_TRUE(ReadLink(group + name).loaded) << name;
+        EXPECT_FALSE(Exists(desktop + name)) << name;
+    }
+}
 }  // namespace
