@@ -3,6 +3,7 @@
 //   bench_driver start PACKAGE IDLE_MS      splash, language dialog, Exit
 //   bench_driver install PACKAGE IDLE_MS    a whole run through to the end
 //   bench_driver reference FOLDER IDLE_MS   the trivial dialog program
+//   bench_driver reference-busy FOLDER IDLE_MS   the same with a spinning thread
 // IDLE_MS > 0 also measures the CPU the process uses while each dialog
 // waits for the user that long. SetupDriver starts FOLDER\setup.exe, so the
 // reference program sits in a folder of its own under that name.
@@ -110,17 +111,21 @@ public:
         MeasureIdle("destination");
         m_clock.Restart();
         SetupDriver::Click(destination, IDOK);
+        if (WaitSampling(kCaption, IDC_PROGRESS, 15000))
+            Print("progress_shown_ms", m_clock.ElapsedMs());
         bool completed = false, questionMeasured = false;
         double readingMs = 0;  // the idle measurement is no part of the installation
         for (;;) {
             HWND box = nullptr;
-            while (!(box = FindMessageBox(m_processId)) && m_driver.WaitForExit(2) == STILL_ACTIVE)
-                m_probe->SampleThreads();
+            // A light poll: the copies must not compete with the driver.
+            while (!(box = FindMessageBox(m_processId)) && m_driver.WaitForExit(10) == STILL_ACTIVE) {
+            }
             if (!box)
                 break;
             std::string text = SetupDriver::MessageBoxText(box);
             m_workerThread = ThreadOf(box);
             Print("box", text);
+            Print("box_shown_ms", m_clock.ElapsedMs() - readingMs);
             if (text == kCompleted) {
                 completed = true;
                 ReportThreads("run");
@@ -133,6 +138,7 @@ public:
             }
             SetupDriver::Click(box, ::GetDlgItem(box, IDYES) ? IDYES : IDOK);
             m_driver.WaitUntilGone(box);
+            Print("box_gone_ms", m_clock.ElapsedMs() - readingMs);
         }
         Print("install_ms", m_clock.ElapsedMs() - readingMs);
         Print("completed", completed ? "1" : "0");
@@ -238,13 +244,15 @@ private:
 int main(int argc, char** argv)
 {
     if (argc != 4) {
-        std::fprintf(stderr, "usage: bench_driver start|install|reference FOLDER IDLE_MS\n");
+        std::fprintf(stderr, "usage: bench_driver start|install|reference|reference-busy FOLDER IDLE_MS\n");
         return 2;
     }
     std::string mode = argv[1];
     Session session(argv[2], static_cast<DWORD>(std::strtoul(argv[3], nullptr, 10)));
     bool done = false;
-    if (mode == "reference") {
+    if (mode == "reference-busy")
+        ::SetEnvironmentVariableA("REFERENCE_BUSY_THREAD", "1");
+    if (mode == "reference" || mode == "reference-busy") {
         done = session.Reference();
     } else if (mode == "start") {
         done = session.ReachLanguageDialog();
