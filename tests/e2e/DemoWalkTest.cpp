@@ -50,7 +50,7 @@ TEST(DemoWalk, InstallsTheDemoPayloadWithTheDefaults)
 {
     SetupDriver driver;
     driver.Launch();
-    if (HWND splash = driver.WaitForDialog("", kSplashPicture, 5000))
+    if (HWND splash = driver.WaitForDialog("", kSplashPicture))
         SetupDriver::Screenshot(splash, "01-splash");
 
     HWND language = driver.WaitForDialog("Velmora", kLanguageList);

@@ -21,7 +21,7 @@ protected:
     HWND ReachLanguageDialog(bool takeScreenshots)
     {
         driver.Launch();
-        HWND splash = driver.WaitForDialog("", kSplashPicture, 5000);
+        HWND splash = driver.WaitForDialog("", kSplashPicture);
         EXPECT_NE(splash, nullptr) << "no splash";
         if (splash && takeScreenshots)
             SetupDriver::Screenshot(splash, "01-splash");
