@@ -27,7 +27,7 @@ void CDestinationDlg::DoDataExchange(CDataExchange* exchange)
     CDialog::DoDataExchange(exchange);
     DDX_Control(exchange, IDCANCEL, m_cancelButton);
     DDX_Control(exchange, IDOK, m_nextButton);
-    DDX_Control(exchange, IDC_FOLDER_EDIT, m_folderEdit);
+    DDX_FolderEdit(exchange, IDC_FOLDER_EDIT, m_folderEdit, 0, "Please specify a folder for Copying...");
 }
 
 BOOL CDestinationDlg::OnInitDialog()

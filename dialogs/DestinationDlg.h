@@ -1,7 +1,7 @@
 #pragma once
+#include "controls/FolderEdit.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
-#include "framework/Edit.h"
 
 // Second wizard page: where the product goes. Its initialisation also binds
 // the message provider.
@@ -18,7 +18,7 @@ protected:
 
     CButton m_cancelButton;
     CButton m_nextButton;
-    CEdit m_folderEdit;
+    CFolderEdit m_folderEdit;
 
 private:
     void ShowDestination(const CString& folder);
