@@ -34,6 +34,10 @@ BOOL CDestinationDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     g_destinationWnd = m_hWnd;
+    m_nextButton.SetIcon(IDI_NEXT);
+    m_nextButton.ShiftColor(CImageButton::HotFace, 30, TRUE);
+    m_nextButton.SetColor(CImageButton::HotText, RGB(0, 128, 0), TRUE);
+    m_nextButton.SetIconPlacement(CImageButton::PlaceRight, TRUE);
     ShowDestination(DefaultDestination());
     BindMessageProvider(m_hWnd);
     return TRUE;

@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/FolderEdit.h"
+#include "controls/ImageButton.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 
@@ -16,8 +17,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* exchange) override;
 
-    CButton m_cancelButton;
-    CButton m_nextButton;
+    CImageButton m_cancelButton;
+    CImageButton m_nextButton;
     CFolderEdit m_folderEdit;
 
 private:
