@@ -69,7 +69,7 @@ BrowserSeen WorkBrowser(HWND browser, const char* selectPath, int button)
     BrowserSeen seen;
     HWND tree = ::GetDlgItem(browser, kBrowserTree);
     // On a busy machine the tree may still be filling when the browser shows.
-    for (int tries = 0; tries < 30 && TreeSelectionText(tree).empty(); ++tries)
+    for (int tries = 0; tries < 150 && TreeSelectionText(tree).empty(); ++tries)
         ::Sleep(100);
     seen.selected = TreeSelectionText(tree);
     seen.selectedParent = TreeSelectionParentText(tree);

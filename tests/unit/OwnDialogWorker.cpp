@@ -100,7 +100,7 @@ void SelectInBrowser(HWND browser, int treeId, const std::string& path)
 {
     std::string leaf = path.substr(path.find_last_of('\\') + 1);
     HWND tree = ::GetDlgItem(browser, treeId);
-    for (int tries = 0; tries < 20; ++tries) {
+    for (int tries = 0; tries < 100; ++tries) {
         ::SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
         // A drive root shows under a display name of its own: one try must do.
         if (leaf.empty() || TreeSelectionText(tree) == leaf)
