@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "FileTree.h"
 #include "RegistryProbe.h"
 #include "SetupDriver.h"
 
@@ -23,7 +24,6 @@ const std::vector<std::string> kUnpackedFiles = {
     "step2a.bmp", "step3.bmp", "step4.bmp", "step5.bmp", "BrevantEnglish.dat", "EncDncDF.dll",
     "ParseMSGNTFS.dll", "setup.exe"};
 
-bool Exists(const std::string& path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 bool IsFolder(const std::string& path)
 {
     DWORD attributes = ::GetFileAttributesA(path.c_str());
@@ -33,27 +33,6 @@ bool IsFolder(const std::string& path)
 void Touch(const std::string& path)
 {
     ::CloseHandle(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
-
-void RemoveTree(const std::string& path)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = found.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string child = path + "\\" + name;
-            ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(child);
-            else
-                ::DeleteFileA(child.c_str());
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(path.c_str());
 }
 
 // unit_tests.exe's folder, where the build puts the test providers.
