@@ -74,13 +74,17 @@ TEST(DemoWalk, InstallsTheDemoPayloadWithTheDefaults)
     int boxes = 0;
     while (HWND box = driver.WaitForMessageBox("Velmora", 30000)) {
         ++boxes;
-        bool question = ::GetDlgItem(box, IDYES) != nullptr;
-        if (!question) {
+        bool yesNo = ::GetDlgItem(box, IDYES) != nullptr;
+        bool okCancel = !yesNo && ::GetDlgItem(box, IDCANCEL) != nullptr;
+        if (!yesNo && !okCancel) {
             SetupDriver::Screenshot(progress, "05-progress-done");
             SetupDriver::Screenshot(box, "06-completion");
         }
-        SetupDriver::Click(box, question ? IDYES : IDOK);
+        SetupDriver::Click(box, yesNo ? IDYES : IDOK);
         driver.WaitUntilGone(box);
+        // An earlier installation was there: the copy starts only now.
+        if (okCancel)
+            SetupDriver::Screenshot(progress, "04-progress");
         if (boxes > 5)
             break;
     }
